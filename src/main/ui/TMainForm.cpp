@@ -1,0 +1,209 @@
+#include "main/ui/TMainForm.h"
+
+#include "core/Formats.h"
+#include "core/Prompter.h"
+#include "core/Settings.h"
+#include "core/TDataModule1.h"
+#include "core/Version.h"
+#include "core/ui/TAboutForm.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QLabel>
+#include <QMenuBar>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace kalvor {
+
+TMainForm::TMainForm(TDataModule1 &data, Settings &settings, QWidget *parent)
+    : QMainWindow(parent)
+    , m_data(data)
+    , m_settings(settings)
+{
+    setObjectName(QStringLiteral("TMainForm"));
+    setWindowTitle(kProductName);
+    resize(1024, 700);
+
+    auto *central = new QWidget(this);
+    m_title = new QLabel(central);
+    m_title->setObjectName(QStringLiteral("titlePanel"));
+    m_title->setAlignment(Qt::AlignCenter);
+    m_title->setAutoFillBackground(true);
+    m_title->setMinimumHeight(32);
+    QFont titleFont = m_title->font();
+    titleFont.setBold(true);
+    titleFont.setPointSize(titleFont.pointSize() + 4);
+    m_title->setFont(titleFont);
+    auto *layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_title);
+    layout->addStretch(1);
+    setCentralWidget(central);
+
+    createMenus();
+    createStatusBar();
+    refreshTitle();
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::createMenus()
+{
+    QMenu *nalog = menuBar()->addMenu(QStringLiteral("Nalog"));
+    nalog->setObjectName(QStringLiteral("menuNalog"));
+    QToolBar *tools = addToolBar(QStringLiteral("Alati"));
+    tools->setObjectName(QStringLiteral("toolbar"));
+
+    QAction *options = nalog->addAction(QStringLiteral("Opcije"));
+    options->setObjectName(QStringLiteral("actionOpcije"));
+    connect(options, &QAction::triggered, this, &TMainForm::openOptions);
+    tools->addAction(options);
+    nalog->addSeparator();
+    QAction *exit = nalog->addAction(QStringLiteral("Izlazak"));
+    exit->setObjectName(QStringLiteral("actionIzlazak"));
+    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_X));
+    exit->setShortcutContext(Qt::ApplicationShortcut);
+    connect(exit, &QAction::triggered, this, &TMainForm::exitProgram);
+    tools->addAction(exit);
+
+    QMenu *about = menuBar()->addMenu(QStringLiteral("O programu"));
+    about->setObjectName(QStringLiteral("menuOProgramu"));
+    QAction *author = about->addAction(QStringLiteral("Autor"));
+    author->setObjectName(QStringLiteral("actionAutor"));
+    connect(author, &QAction::triggered, this, &TMainForm::openAbout);
+}
+
+void TMainForm::createStatusBar()
+{
+    for (int i = 0; i < 4; ++i) {
+        auto *panel = new QLabel(this);
+        panel->setObjectName(QStringLiteral("statusPanel%1").arg(i));
+        panel->setFrameShape(QFrame::Panel);
+        panel->setFrameShadow(QFrame::Sunken);
+        m_panels << panel;
+        statusBar()->addWidget(panel, i == 1 ? 1 : 0);
+    }
+    m_panels[0]->setText(kProductName);
+    m_panels[3]->setText(kRightsNotice);
+    m_clock = new QTimer(this);
+    m_clock->setInterval(500);
+    connect(m_clock, &QTimer::timeout, this, &TMainForm::updateClock);
+    m_clock->start();
+    updateClock();
+}
+
+QString TMainForm::statusPanelText(int index) const
+{
+    return m_panels.value(index) ? m_panels.at(index)->text() : QString();
+}
+
+bool TMainForm::updateClock()
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    const QString text = formatTime(now.time()) + QStringLiteral("   ") + formatShortDate(now.date());
+    if (m_panels[2]->text() == text)
+        return false;
+    m_panels[2]->setText(text);
+    return true;
+}
+
+void TMainForm::refreshTitle()
+{
+    m_title->setText(m_settings.text(QStringLiteral("Naslov")));
+    QPalette pal = m_title->palette();
+    pal.setColor(QPalette::Window, settingColor(m_settings.integer(QStringLiteral("BackTitleColor"))));
+    pal.setColor(QPalette::WindowText, settingColor(m_settings.integer(QStringLiteral("FontTitleColor"))));
+    m_title->setPalette(pal);
+}
+
+bool TMainForm::runShowStep()
+{
+    if (m_inShowStep)
+        return m_data.DB.isOpen();
+    m_inShowStep = true;
+    ++m_showCount;
+    restorePositions();
+    const bool opened = m_data.OpenDatabase(m_settings, Prompter::current());
+    // Whatever was edited and not saved in the settings screen is dropped.
+    m_settings.load();
+    refreshTitle();
+    m_inShowStep = false;
+    return opened;
+}
+
+void TMainForm::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!event->spontaneous() && m_showCount == 0)
+        QTimer::singleShot(0, this, [this] { runShowStep(); });
+}
+
+void TMainForm::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        refreshTitle();
+}
+
+void TMainForm::openOptions()
+{
+    // The settings screen arrives with its own module; until then the step
+    // that follows its closing still runs.
+    runShowStep();
+}
+
+void TMainForm::openAbout()
+{
+    TAboutForm about(this);
+    about.exec();
+}
+
+void TMainForm::exitProgram()
+{
+    m_settings.set(QStringLiteral("PrikaziDetalje"), m_detailsVisible ? 1 : 0);
+    m_settings.write({QStringLiteral("PrikaziDetalje")});
+    close();
+    QApplication::quit();
+}
+
+void TMainForm::closeEvent(QCloseEvent *event)
+{
+    storePositions();
+    QMainWindow::closeEvent(event);
+}
+
+void TMainForm::restorePositions()
+{
+    QSettings store(userSettingsFile(), QSettings::IniFormat);
+    store.beginGroup(QStringLiteral("poz"));
+    if (!store.contains(QStringLiteral("W")))
+        return;
+    const int l = store.value(QStringLiteral("L")).toInt();
+    const int t = store.value(QStringLiteral("T")).toInt();
+    const int w = store.value(QStringLiteral("W")).toInt();
+    const int h = store.value(QStringLiteral("H")).toInt();
+    if (w > 100 && h > 100)
+        setGeometry(l, t, w, h);
+    if (store.value(QStringLiteral("Maxim")).toInt() == 1)
+        setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void TMainForm::storePositions() const
+{
+    QSettings store(userSettingsFile(), QSettings::IniFormat);
+    store.beginGroup(QStringLiteral("poz"));
+    const QRect g = normalGeometry();
+    store.setValue(QStringLiteral("L"), g.left());
+    store.setValue(QStringLiteral("T"), g.top());
+    store.setValue(QStringLiteral("W"), g.width());
+    store.setValue(QStringLiteral("H"), g.height());
+    store.setValue(QStringLiteral("Maxim"), isMaximized() ? 1 : 0);
+}
+
+} // namespace kalvor
