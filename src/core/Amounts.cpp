@@ -58,9 +58,17 @@ double ParseAmount(const QString &text)
     const qsizetype comma = t.indexOf(u',');
     QChar decimal = u',';
     if (dot >= 0 && comma >= 0) {
-        const qsizetype thousands = std::min(dot, comma);
-        decimal = thousands == dot ? u',' : u'.';
-        t.remove(thousands, 1);
+        // Every thousands separator in front of the decimal one goes, so that
+        // an amount of a million or more that FormatAmount wrote reads back
+        // as itself ("1.234.567,89").
+        const QChar thousands = dot < comma ? u'.' : u',';
+        decimal = dot < comma ? u',' : u'.';
+        const qsizetype decimalAt = t.indexOf(decimal);
+        QString kept;
+        for (qsizetype i = 0; i < t.size(); ++i)
+            if (!(t.at(i) == thousands && i < decimalAt))
+                kept += t.at(i);
+        t = kept;
     } else if (dot >= 0) {
         decimal = u'.';
     }

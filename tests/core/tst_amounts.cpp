@@ -38,7 +38,8 @@ void TestAmounts::parseAmount_data()
     QTest::newRow("empty") << "" << 0.0;
     QTest::newRow("separator alone") << "," << 0.0;
     QTest::newRow("two decimal separators") << "1.2.3" << 0.0;
-    QTest::newRow("only the first thousands separator goes") << "1.234.567,89" << 0.0;
+    QTest::newRow("every thousands separator goes") << "1.234.567,89" << 1234567.89;
+    QTest::newRow("grouping after the decimal separator") << "1.2,3.4" << 0.0;
     QTest::newRow("letters after digits") << "12kn" << 0.0;
     QTest::newRow("blank inside") << "1 234,5" << 0.0;
     QTest::newRow("two signs") << "+-5" << 0.0;
@@ -83,6 +84,9 @@ void TestAmounts::formatText()
     QFETCH(QString, amountZero);
     QCOMPARE(FormatAmount(text), amount);
     QCOMPARE(FormatAmountZero(text), amountZero);
+    // What a field shows reads back as the same figure.
+    QCOMPARE(FormatAmount(FormatAmount(text)), amount);
+    QCOMPARE(ParseAmount(amount), ParseAmount(amountZero));
 }
 
 void TestAmounts::formatNumber_data()
