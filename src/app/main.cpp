@@ -10,11 +10,13 @@
 #include "core/Version.h"
 #include "core/ui/TSplash.h"
 #include "main/ui/TMainForm.h"
+#include "TerminationSignals.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTextStream>
 #include <QThread>
+#include <QTimer>
 
 using namespace kalvor;
 
@@ -110,6 +112,10 @@ int runProgram(int argc, char **argv)
     Settings &settings = Settings::current();
     prepareSettingsAndDefaultDatabase(settings, DefaultDatabasePlaces::current(), Prompter::current());
     TMainForm mainForm(data, settings);
+    const auto quit = [&mainForm] {
+        mainForm.close();
+        QApplication::quit();
+    };
 
     while (shown.elapsed() < 500) {
         QApplication::processEvents(QEventLoop::AllEvents, 50);
@@ -119,6 +125,8 @@ int runProgram(int argc, char **argv)
     delete splash;
 
     mainForm.show();
+    // After the first connect: the database engine has set its own handlers.
+    QTimer::singleShot(0, &mainForm, [quit] { quitOnTerminationSignals(quit); });
     const int rc = QApplication::exec();
     data.DB.close();
     return rc;

@@ -235,7 +235,11 @@ private slots:
     {
         KALVOR_REQUIRE_FB_SERVER();
         test::ServerDatabase server;
-        server.create();
+        try {
+            createBaseDatabase(server.params());
+        } catch (const db::DbError &e) {
+            QFAIL(qPrintable(e.message()));
+        }
         const test::FbServer &fb = test::FbServer::instance();
         Settings &settings = Settings::current();
         settings.set(QStringLiteral("Local"), 0);
