@@ -13,7 +13,7 @@ JOBS  := 2
 all: build
 
 bootstrap:
-	@scripts/bootstrap
+	@bash scripts/bootstrap
 
 configure: bootstrap
 	@cmake -S . -B $(BUILD) -G Ninja >/dev/null
@@ -29,10 +29,10 @@ run: build
 # started. ctest's exit code is the target's.
 test: build
 	@set -u; \
-	if ! scripts/fbserver start; then \
+	if ! bash scripts/fbserver start; then \
 	  echo "warning: no Firebird server for the multi-client tests" >&2; \
 	fi; \
-	trap 'scripts/fbserver stop' EXIT; \
+	trap 'bash scripts/fbserver stop' EXIT; \
 	if [[ -f $(BUILD)/fbserver/env ]]; then set -a; . $(BUILD)/fbserver/env; set +a; fi; \
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
@@ -46,5 +46,5 @@ bench: build
 	if [[ $$found == 0 ]]; then echo "no benchmarks built"; fi
 
 clean:
-	@if [[ -x scripts/fbserver ]]; then scripts/fbserver stop >/dev/null; fi
+	@if [[ -f scripts/fbserver ]]; then bash scripts/fbserver stop >/dev/null; fi
 	rm -rf $(BUILD)

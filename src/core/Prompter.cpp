@@ -16,6 +16,12 @@ Prompter &Prompter::current()
     return qtPrompter;
 }
 
+QString Prompter::openFileName(const QString &caption, const QString &folder, const QString &filter,
+                               const QString &)
+{
+    return openFileName(caption, folder, filter);
+}
+
 void Prompter::install(Prompter *prompter)
 {
     g_installed = prompter;

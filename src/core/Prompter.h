@@ -23,6 +23,10 @@ public:
     // File dialogs: empty result when cancelled.
     virtual QString openFileName(const QString &caption, const QString &folder,
                                  const QString &filter) = 0;
+    // The same with one of the filters (";;"-separated in `filter`) chosen
+    // when the dialog opens; by default the first filter is.
+    virtual QString openFileName(const QString &caption, const QString &folder, const QString &filter,
+                                 const QString &selectedFilter);
     virtual QString saveFileName(const QString &caption, const QString &folder,
                                  const QString &filter) = 0;
     virtual std::optional<QColor> color(const QColor &initial) = 0;

@@ -7,12 +7,17 @@
 #include "core/Settings.h"
 #include "core/StartUp.h"
 #include "core/TDataModule1.h"
+#include "core/ui/TOptionForm.h"
 #include "main/ui/TMainForm.h"
 #include "support/FbServer.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestDatabase.h"
 
 #include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -174,6 +179,8 @@ private slots:
         QCOMPARE(exit->shortcut(), QKeySequence(QStringLiteral("Ctrl+Alt+X")));
         QVERIFY(form.findChild<QAction *>(QStringLiteral("actionAutor")));
         QVERIFY(form.findChild<QAction *>(QStringLiteral("actionOpcije")));
+        QCOMPARE(form.findChild<QAction *>(QStringLiteral("actionValute"))->text(), QStringLiteral("Valute, tečaj/kurs"));
+        QCOMPARE(form.findChild<QAction *>(QStringLiteral("actionDrzave"))->text(), QStringLiteral("Države, dnevnice"));
     }
 
     void failedConnectShowsTheMessageOnceAndTheWindowStays_data()
@@ -228,6 +235,47 @@ private slots:
         QVERIFY(!form.runShowStep());
         QCOMPARE(prompter.messages.size(), 1);
         settings.set(QStringLiteral("Prompt"), 0);
+        QVERIFY(settings.write());
+    }
+
+    void closingTheSettingsScreenReconnectsAndReloads()
+    {
+        db::Database scratch;
+        test::TestDatabase database(scratch);
+        VERIFY_DB(database.exec(QStringLiteral("INSERT INTO VALUTE VALUES ('EUR', 'Euro')")));
+        database.close();
+        Settings &settings = Settings::current();
+        settings.set(QStringLiteral("DB"), database.path());
+        QVERIFY(settings.write());
+        test::ScriptedPrompter prompter;
+        TDataModule1 data;
+        TMainForm form(data, settings);
+        QVERIFY(form.runShowStep());
+        TOptionForm *options = form.optionForm();
+        auto *title = options->findChild<QLineEdit *>(QStringLiteral("Naslov"));
+        QVERIFY(title);
+
+        // "Otkaži": the edit is dropped, the database is opened again.
+        QTimer::singleShot(0, options, [&] {
+            QCOMPARE(options->findChild<QTabWidget *>(QStringLiteral("tabs"))->currentIndex(), 0);
+            title->setText(QStringLiteral("Neželjeni naslov"));
+            options->findChild<QPushButton *>(QStringLiteral("otkazi"))->click();
+        });
+        form.openOptions();
+        QCOMPARE(form.showCount(), 2);
+        QVERIFY(data.DB.isOpen());
+        QVERIFY(title->text() != QStringLiteral("Neželjeni naslov"));
+
+        // "Snimi promjene": the new title is stored and shown.
+        QTimer::singleShot(0, options, [&] {
+            title->setText(QStringLiteral("Prijevoz Đurđevac"));
+            options->findChild<QPushButton *>(QStringLiteral("snimiPromjene"))->click();
+        });
+        form.openOptions();
+        QCOMPARE(form.showCount(), 3);
+        QCOMPARE(form.findChild<QLabel *>(QStringLiteral("titlePanel"))->text(), QStringLiteral("Prijevoz Đurđevac"));
+        QVERIFY(prompter.messages.isEmpty());
+        settings.resetToDefaults();
         QVERIFY(settings.write());
     }
 

@@ -14,9 +14,17 @@ bool ScriptedPrompter::question(const QString &text)
     return answers.isEmpty() ? false : answers.dequeue();
 }
 
-QString ScriptedPrompter::openFileName(const QString &caption, const QString &, const QString &)
+QString ScriptedPrompter::openFileName(const QString &caption, const QString &folder, const QString &filter)
+{
+    return openFileName(caption, folder, filter, filter.section(QStringLiteral(";;"), 0, 0));
+}
+
+QString ScriptedPrompter::openFileName(const QString &caption, const QString &, const QString &filter,
+                                       const QString &selectedFilter)
 {
     dialogs << caption;
+    fileFilters << filter;
+    selectedFilters << selectedFilter;
     return fileNames.isEmpty() ? QString() : fileNames.dequeue();
 }
 
@@ -53,6 +61,8 @@ void ScriptedPrompter::clear()
     kinds.clear();
     questions.clear();
     dialogs.clear();
+    fileFilters.clear();
+    selectedFilters.clear();
 }
 
 } // namespace kalvor::test

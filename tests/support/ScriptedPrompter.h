@@ -19,6 +19,8 @@ public:
     void message(const QString &text, Kind kind) override;
     bool question(const QString &text) override;
     QString openFileName(const QString &caption, const QString &folder, const QString &filter) override;
+    QString openFileName(const QString &caption, const QString &folder, const QString &filter,
+                         const QString &selectedFilter) override;
     QString saveFileName(const QString &caption, const QString &folder, const QString &filter) override;
     std::optional<QColor> color(const QColor &initial) override;
     bool login(const QString &databaseName, QString &user, QString &password) override;
@@ -29,6 +31,8 @@ public:
     QList<Kind> kinds;             // their kinds
     QStringList questions;         // question texts in order
     QStringList dialogs;           // captions of file dialogs, "colour", "login:<db>"
+    QStringList fileFilters;       // filters of the open-file dialogs, in order
+    QStringList selectedFilters;   // the filter each open-file dialog opened with
     QQueue<bool> answers;          // answers to questions, in order
     QQueue<QString> fileNames;     // results of file dialogs
     QQueue<QColor> colors;         // results of colour dialogs

@@ -49,6 +49,13 @@ QString QtPrompter::openFileName(const QString &caption, const QString &folder, 
     return QFileDialog::getOpenFileName(parentWindow(), caption, folder, filter);
 }
 
+QString QtPrompter::openFileName(const QString &caption, const QString &folder, const QString &filter,
+                                 const QString &selectedFilter)
+{
+    QString chosen = selectedFilter;
+    return QFileDialog::getOpenFileName(parentWindow(), caption, folder, filter, &chosen);
+}
+
 QString QtPrompter::saveFileName(const QString &caption, const QString &folder, const QString &filter)
 {
     return QFileDialog::getSaveFileName(parentWindow(), caption, folder, filter);

@@ -6,6 +6,9 @@
 #include "core/TDataModule1.h"
 #include "core/Version.h"
 #include "core/ui/TAboutForm.h"
+#include "core/ui/TOptionForm.h"
+#include "reference/ui/TDrzaveDnevnice.h"
+#include "reference/ui/TObradaValuta.h"
 
 #include <QAction>
 #include <QApplication>
@@ -46,6 +49,14 @@ TMainForm::TMainForm(TDataModule1 &data, Settings &settings, QWidget *parent)
     layout->addStretch(1);
     setCentralWidget(central);
 
+    m_options = new TOptionForm(this, m_settings);
+    m_currencies = new TObradaValuta(m_data, this);
+    connect(m_currencies, &TObradaValuta::accountingCurrencyChosen, this, [this](const QString &code) {
+        fillCurrencyLists();
+        m_options->selectAccountingCurrency(code);
+    });
+    m_countries = new TDrzaveDnevnice(m_data, this);
+
     createMenus();
     createStatusBar();
     refreshTitle();
@@ -71,6 +82,16 @@ void TMainForm::createMenus()
     exit->setShortcutContext(Qt::ApplicationShortcut);
     connect(exit, &QAction::triggered, this, &TMainForm::exitProgram);
     tools->addAction(exit);
+
+    QMenu *podaci = menuBar()->addMenu(QStringLiteral("Podaci"));
+    podaci->setObjectName(QStringLiteral("menuPodaci"));
+    QAction *currencies = podaci->addAction(QStringLiteral("Valute, tečaj/kurs"));
+    currencies->setObjectName(QStringLiteral("actionValute"));
+    connect(currencies, &QAction::triggered, this, &TMainForm::openCurrencies);
+    tools->addAction(currencies);
+    QAction *countries = podaci->addAction(QStringLiteral("Države, dnevnice"));
+    countries->setObjectName(QStringLiteral("actionDrzave"));
+    connect(countries, &QAction::triggered, this, &TMainForm::openCountries);
 
     QMenu *about = menuBar()->addMenu(QStringLiteral("O programu"));
     about->setObjectName(QStringLiteral("menuOProgramu"));
@@ -130,8 +151,11 @@ bool TMainForm::runShowStep()
     ++m_showCount;
     restorePositions();
     const bool opened = m_data.OpenDatabase(m_settings, Prompter::current());
+    if (opened)
+        fillCurrencyLists();
     // Whatever was edited and not saved in the settings screen is dropped.
     m_settings.load();
+    m_options->loadFromSettings();
     refreshTitle();
     m_inShowStep = false;
     return opened;
@@ -151,11 +175,39 @@ void TMainForm::changeEvent(QEvent *event)
         refreshTitle();
 }
 
+void TMainForm::fillCurrencyLists()
+{
+    try {
+        db::TransactionGuard read(m_data.Read);
+        m_options->fillCurrencyLists(m_data.Read);
+        read.commit();
+    } catch (const db::DbError &e) {
+        Prompter::current().message(e.message(), Prompter::Kind::Error);
+    }
+}
+
 void TMainForm::openOptions()
 {
-    // The settings screen arrives with its own module; until then the step
-    // that follows its closing still runs.
+    m_options->exec();
+    // Closed either way: reconnect with the stored settings and reload them.
     runShowStep();
+}
+
+TOptionForm *TMainForm::optionForm() const
+{
+    return m_options;
+}
+
+void TMainForm::openCurrencies()
+{
+    m_currencies->exec();
+}
+
+void TMainForm::openCountries()
+{
+    m_countries->exec();
+    // The country filter of the order list is filled again here once the
+    // order list exists.
 }
 
 void TMainForm::openAbout()

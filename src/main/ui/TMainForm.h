@@ -11,6 +11,8 @@ class TDataModule1;
 class Settings;
 class Prompter;
 class TOptionForm;
+class TObradaValuta;
+class TDrzaveDnevnice;
 
 // The home screen. Every showing of it (at start, and after the settings
 // screen is closed either way) reopens the database with the current
@@ -33,6 +35,9 @@ public:
     bool updateClock();
 
     void openOptions();
+    TOptionForm *optionForm() const;
+    void openCurrencies();
+    void openCountries();
     void openAbout();
     void exitProgram();
 
@@ -45,6 +50,7 @@ private:
     void createMenus();
     void createStatusBar();
     void restorePositions();
+    void fillCurrencyLists();
     void storePositions() const;
 
     TDataModule1 &m_data;
@@ -53,6 +59,8 @@ private:
     QList<QLabel *> m_panels;
     QTimer *m_clock = nullptr;
     TOptionForm *m_options = nullptr;
+    TObradaValuta *m_currencies = nullptr;
+    TDrzaveDnevnice *m_countries = nullptr;
     int m_showCount = 0;
     bool m_inShowStep = false;
     bool m_detailsVisible = true;
