@@ -181,6 +181,8 @@ private slots:
         QVERIFY(form.findChild<QAction *>(QStringLiteral("actionOpcije")));
         QCOMPARE(form.findChild<QAction *>(QStringLiteral("actionValute"))->text(), QStringLiteral("Valute, tečaj/kurs"));
         QCOMPARE(form.findChild<QAction *>(QStringLiteral("actionDrzave"))->text(), QStringLiteral("Države, dnevnice"));
+        QCOMPARE(form.findChild<QAction *>(QStringLiteral("actionDjelatnici"))->text(), QStringLiteral("Djelatnici"));
+        QCOMPARE(form.findChild<QAction *>(QStringLiteral("actionVozila"))->text(), QStringLiteral("Vozila"));
     }
 
     void failedConnectShowsTheMessageOnceAndTheWindowStays_data()

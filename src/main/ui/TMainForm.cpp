@@ -9,6 +9,8 @@
 #include "core/ui/TOptionForm.h"
 #include "reference/ui/TDrzaveDnevnice.h"
 #include "reference/ui/TObradaValuta.h"
+#include "staff/ui/TDjelatniciForm.h"
+#include "vehicles/ui/TVozilaForm.h"
 
 #include <QAction>
 #include <QApplication>
@@ -56,6 +58,8 @@ TMainForm::TMainForm(TDataModule1 &data, Settings &settings, QWidget *parent)
         m_options->selectAccountingCurrency(code);
     });
     m_countries = new TDrzaveDnevnice(m_data, this);
+    m_employees = new TDjelatniciForm(m_data, this);
+    m_vehicles = new TVozilaForm(m_data, this);
 
     createMenus();
     createStatusBar();
@@ -85,6 +89,14 @@ void TMainForm::createMenus()
 
     QMenu *podaci = menuBar()->addMenu(QStringLiteral("Podaci"));
     podaci->setObjectName(QStringLiteral("menuPodaci"));
+    QAction *employees = podaci->addAction(QStringLiteral("Djelatnici"));
+    employees->setObjectName(QStringLiteral("actionDjelatnici"));
+    connect(employees, &QAction::triggered, this, &TMainForm::openEmployees);
+    tools->addAction(employees);
+    QAction *vehicles = podaci->addAction(QStringLiteral("Vozila"));
+    vehicles->setObjectName(QStringLiteral("actionVozila"));
+    connect(vehicles, &QAction::triggered, this, &TMainForm::openVehicles);
+    tools->addAction(vehicles);
     QAction *currencies = podaci->addAction(QStringLiteral("Valute, tečaj/kurs"));
     currencies->setObjectName(QStringLiteral("actionValute"));
     connect(currencies, &QAction::triggered, this, &TMainForm::openCurrencies);
@@ -196,6 +208,16 @@ void TMainForm::openOptions()
 TOptionForm *TMainForm::optionForm() const
 {
     return m_options;
+}
+
+void TMainForm::openEmployees()
+{
+    m_employees->showScreen();
+}
+
+void TMainForm::openVehicles()
+{
+    m_vehicles->showOnFirstTabs();
 }
 
 void TMainForm::openCurrencies()

@@ -13,6 +13,8 @@ class Prompter;
 class TOptionForm;
 class TObradaValuta;
 class TDrzaveDnevnice;
+class TVozilaForm;
+class TDjelatniciForm;
 
 // The home screen. Every showing of it (at start, and after the settings
 // screen is closed either way) reopens the database with the current
@@ -38,6 +40,8 @@ public:
     TOptionForm *optionForm() const;
     void openCurrencies();
     void openCountries();
+    void openEmployees();
+    void openVehicles();
     void openAbout();
     void exitProgram();
 
@@ -61,6 +65,8 @@ private:
     TOptionForm *m_options = nullptr;
     TObradaValuta *m_currencies = nullptr;
     TDrzaveDnevnice *m_countries = nullptr;
+    TDjelatniciForm *m_employees = nullptr;
+    TVozilaForm *m_vehicles = nullptr;
     int m_showCount = 0;
     bool m_inShowStep = false;
     bool m_detailsVisible = true;
