@@ -7,13 +7,16 @@
 #include "core/Settings.h"
 #include "core/StartUp.h"
 #include "core/TDataModule1.h"
+#include "core/CurrencyList.h"
 #include "core/ui/TOptionForm.h"
+#include "reference/ui/TObradaValuta.h"
 #include "main/ui/TMainForm.h"
 #include "support/FbServer.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestDatabase.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -190,6 +193,7 @@ private slots:
         QTest::addColumn<QString>("kind");
         QTest::newRow("missing file") << "missing";
         QTest::newRow("not a database") << "garbage";
+        QTest::newRow("server that does not answer") << "noserver";
     }
     void failedConnectShowsTheMessageOnceAndTheWindowStays()
     {
@@ -200,7 +204,11 @@ private slots:
             touch(path);
         Settings &settings = Settings::current();
         settings.set(QStringLiteral("DB"), path);
-        QVERIFY(settings.write({QStringLiteral("DB")}));
+        // Nothing listens on this loopback port: the connect is refused.
+        const bool noServer = kind == QLatin1String("noserver");
+        settings.set(QStringLiteral("Local"), noServer ? 0 : 1);
+        settings.set(QStringLiteral("Server"), noServer ? QStringLiteral("127.0.0.1/3059") : QString());
+        QVERIFY(settings.write());
         test::ScriptedPrompter prompter;
         TDataModule1 data;
         TMainForm form(data, settings);
@@ -212,6 +220,8 @@ private slots:
         QVERIFY(!data.DB.isOpen());
         QVERIFY(!data.lastError().isEmpty());
         QVERIFY(!QFileInfo::exists(path) || kind == QLatin1String("garbage")); // never created silently
+        settings.set(QStringLiteral("Local"), 1);
+        QVERIFY(settings.write());
     }
 
     void promptModeAsksAtEveryConnect()
@@ -254,6 +264,13 @@ private slots:
         TMainForm form(data, settings);
         QVERIFY(form.runShowStep());
         TOptionForm *options = form.optionForm();
+        // "Postavi za obračunsku valutu" on the currency screen chooses it in
+        // the settings screen's list.
+        auto *accounting = options->findChild<QComboBox *>(QStringLiteral("DefValuta"));
+        QVERIFY(accounting);
+        VERIFY_DB(database.open(); database.exec(QStringLiteral("INSERT INTO VALUTE VALUES ('USD', 'Dolar')")); database.close());
+        emit form.findChild<TObradaValuta *>()->accountingCurrencyChosen(QStringLiteral("USD"));
+        QCOMPARE(ItemCode(accounting->currentText()), QStringLiteral("USD"));
         auto *title = options->findChild<QLineEdit *>(QStringLiteral("Naslov"));
         QVERIFY(title);
 

@@ -286,6 +286,7 @@ void TestDrzaveDnevnice::importFile()
     m_prompter->fileNames << file.fileName();
     child<QPushButton>("importFile")->click();
     QCOMPARE(m_prompter->dialogs, (QStringList{QStringLiteral("Odredite datoteku s podacima o dnevnicama")}));
+    QCOMPARE(m_prompter->selectedFilters, QStringList{QStringLiteral("Kalvor dnevnice (*dnevnice*.kvr)")});
     QVERIFY(m_prompter->messages.isEmpty());
 
     QVector<QVariantList> rows;

@@ -73,7 +73,8 @@ void AllowanceImportPage::importFile()
 {
     const QString path = Prompter::current().openFileName(
         QStringLiteral("Odredite datoteku s podacima o dnevnicama"), QString(),
-        QStringLiteral("Sve datoteke (*.*);;Tekstualne datoteke (*.txt);;Kalvor dnevnice (*dnevnice*.kvr)"));
+        QStringLiteral("Sve datoteke (*.*);;Tekstualne datoteke (*.txt);;Kalvor dnevnice (*dnevnice*.kvr)"),
+        QStringLiteral("Kalvor dnevnice (*dnevnice*.kvr)"));
     if (path.isEmpty()) {
         emit refreshRequested();
         return;
