@@ -298,6 +298,30 @@ private slots:
         QVERIFY(settings.write());
     }
 
+    void detailSwitchFollowsTheSettingAndIsStoredAtExit()
+    {
+        db::Database scratch;
+        test::TestDatabase database(scratch);
+        database.close();
+        Settings &settings = Settings::current();
+        settings.set(QStringLiteral("DB"), database.path());
+        settings.set(QStringLiteral("PrikaziDetalje"), 0);
+        QVERIFY(settings.write());
+        test::ScriptedPrompter prompter;
+        TDataModule1 data;
+        TMainForm form(data, settings);
+        QVERIFY(form.runShowStep());
+        auto *details = form.findChild<QAction *>(QStringLiteral("actionPodaciONalogu"));
+        QVERIFY(details && details->isCheckable());
+        QVERIFY(!details->isChecked());
+        details->trigger();
+        QVERIFY(form.detailsVisible());
+        form.exitProgram();
+        Settings stored;
+        stored.load();
+        QVERIFY(stored.flag(QStringLiteral("PrikaziDetalje")));
+    }
+
     void wrongPasswordOnTheServerGivesTheMessageOnce()
     {
         KALVOR_REQUIRE_FB_SERVER();

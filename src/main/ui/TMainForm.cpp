@@ -15,6 +15,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QUrl>
 #include <QDateTime>
 #include <QLabel>
 #include <QMenuBar>
@@ -105,8 +109,20 @@ void TMainForm::createMenus()
     countries->setObjectName(QStringLiteral("actionDrzave"));
     connect(countries, &QAction::triggered, this, &TMainForm::openCountries);
 
+    QMenu *view = menuBar()->addMenu(QStringLiteral("Prikaz"));
+    view->setObjectName(QStringLiteral("menuPrikaz"));
+    m_detailsSwitch = view->addAction(QStringLiteral("Podaci o nalogu"));
+    m_detailsSwitch->setObjectName(QStringLiteral("actionPodaciONalogu"));
+    m_detailsSwitch->setCheckable(true);
+    m_detailsSwitch->setChecked(m_detailsVisible);
+    connect(m_detailsSwitch, &QAction::toggled, this, [this](bool on) { m_detailsVisible = on; });
+
     QMenu *about = menuBar()->addMenu(QStringLiteral("O programu"));
     about->setObjectName(QStringLiteral("menuOProgramu"));
+    QAction *manual = about->addAction(QStringLiteral("Uputstva"));
+    manual->setObjectName(QStringLiteral("actionUputstva"));
+    connect(manual, &QAction::triggered, this, &TMainForm::openManual);
+    tools->addAction(manual);
     QAction *author = about->addAction(QStringLiteral("Autor"));
     author->setObjectName(QStringLiteral("actionAutor"));
     connect(author, &QAction::triggered, this, &TMainForm::openAbout);
@@ -168,6 +184,7 @@ bool TMainForm::runShowStep()
     // Whatever was edited and not saved in the settings screen is dropped.
     m_settings.load();
     m_options->loadFromSettings();
+    m_detailsSwitch->setChecked(m_settings.flag(QStringLiteral("PrikaziDetalje")));
     refreshTitle();
     m_inShowStep = false;
     return opened;
@@ -230,6 +247,18 @@ void TMainForm::openCountries()
     m_countries->exec();
     // The country filter of the order list is filled again here once the
     // order list exists.
+}
+
+QString TMainForm::manualPath()
+{
+    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("docs/upute.pdf"));
+}
+
+void TMainForm::openManual()
+{
+    // Nothing happens when the manual is not installed.
+    if (QFileInfo::exists(manualPath()))
+        QDesktopServices::openUrl(QUrl::fromLocalFile(manualPath()));
 }
 
 void TMainForm::openAbout()

@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 
+class QAction;
 class QLabel;
 class QTimer;
 
@@ -43,6 +44,9 @@ public:
     void openEmployees();
     void openVehicles();
     void openAbout();
+    void openManual();
+    static QString manualPath();
+    bool detailsVisible() const { return m_detailsVisible; }
     void exitProgram();
 
 protected:
@@ -62,6 +66,7 @@ private:
     QLabel *m_title = nullptr;
     QList<QLabel *> m_panels;
     QTimer *m_clock = nullptr;
+    QAction *m_detailsSwitch = nullptr;
     TOptionForm *m_options = nullptr;
     TObradaValuta *m_currencies = nullptr;
     TDrzaveDnevnice *m_countries = nullptr;
