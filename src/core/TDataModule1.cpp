@@ -70,12 +70,19 @@ bool TDataModule1::OpenDatabase(const Settings &settings, Prompter &prompter)
     }
 }
 
+namespace {
+void bindAll(db::Query &q, const QVariantMap &params)
+{
+    for (auto it = params.cbegin(); it != params.cend(); ++it)
+        q.bind(it.key(), it.value());
+}
+} // namespace
+
 int TDataModule1::execute(const QString &sql, const QVariantMap &params)
 {
     db::TransactionGuard guard(IBTransaction1);
     db::Query q(IBTransaction1, sql);
-    for (auto it = params.cbegin(); it != params.cend(); ++it)
-        q.bind(it.key(), it.value());
+    bindAll(q, params);
     const int rows = q.exec();
     guard.commit();
     return rows;
@@ -85,8 +92,7 @@ QVariant TDataModule1::scalar(const QString &sql, const QVariantMap &params)
 {
     db::TransactionGuard guard(IBTransaction1);
     db::Query q(IBTransaction1, sql);
-    for (auto it = params.cbegin(); it != params.cend(); ++it)
-        q.bind(it.key(), it.value());
+    bindAll(q, params);
     const QVariant v = q.scalar();
     guard.commit();
     return v;
