@@ -10,10 +10,15 @@
 #include "core/Version.h"
 #include "core/ui/TSplash.h"
 #include "main/ui/TMainForm.h"
+#include "orders/OrderStayText.h"
+#include "reference/MultiCountryCalculator.h"
+#include "reference/StayText.h"
 #include "TerminationSignals.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
 #include <QTextStream>
 #include <QThread>
 #include <QTimer>
@@ -50,6 +55,14 @@ db::ConnectParams paramsFromArguments(const QStringList &args, const QString &da
     return p;
 }
 
+// A message on stderr and the exit code.
+int fail(const QString &message, int rc)
+{
+    err() << message << '\n';
+    err().flush();
+    return rc;
+}
+
 int usage()
 {
     err() << "Uporaba:\n"
@@ -57,9 +70,71 @@ int usage()
              "  kalvor --create-db PUTANJA [--user K] [--password L]\n"
              "                                           stvara novu bazu\n"
              "  kalvor --upgrade-db BAZA [--user K] [--password L]\n"
-             "                                           dovodi shemu baze na tekuću inačicu\n";
+             "                                           dovodi shemu baze na tekuću inačicu\n"
+             "  kalvor --stays DATOTEKA [--set KLJUČ=VRIJEDNOST]...\n"
+             "                                           obračun dnevnica iz datoteke .kvcalc\n"
+             "                                           (više država) kao na nalogu\n"
+             "\n"
+             "  --set KLJUČ=VRIJEDNOST mijenja postavku samo za to pokretanje\n"
+             "  (ne sprema se); može se ponoviti.\n";
     err().flush();
     return 2;
+}
+
+// The settings of the store with the --set pairs of the command line applied
+// on top (for this run only). Exit code 2 with a message for a pair that
+// does not apply; 0 otherwise.
+int loadSettingsWithOverrides(Settings &settings, const QStringList &overrides)
+{
+    settings.load();
+    for (const QString &pair : overrides) {
+        QString error;
+        if (!settings.applyOverride(pair, &error))
+            return fail(error, 2);
+    }
+    return 0;
+}
+
+// kalvor --stays FILE [--set KEY=VALUE]...: evaluates a stay text as a travel
+// order does and prints the count, the total duration and the totals per
+// currency.
+int evaluateStays(const QStringList &args)
+{
+    QString path;
+    QStringList overrides;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString &arg = args.at(i);
+        const bool hasValue = i + 1 < args.size();
+        if (arg == u"--stays" && hasValue && path.isEmpty())
+            path = args.at(++i);
+        else if (arg == u"--set" && hasValue)
+            overrides << args.at(++i);
+        else
+            return usage();
+    }
+    if (path.isEmpty())
+        return usage();
+
+    Settings &settings = Settings::current();
+    if (const int rc = loadSettingsWithOverrides(settings, overrides))
+        return rc;
+
+    if (!QFileInfo::exists(path))
+        return fail(QStringLiteral("Datoteka ne postoji: ") + path, 1);
+    QFile file(path);
+    QByteArray bytes;
+    if (QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly))
+        bytes = file.readAll();
+    if (!file.isOpen() || file.error() != QFileDevice::NoError)
+        return fail(QStringLiteral("Datoteku nije moguće pročitati: ") + path, 1);
+
+    const StayCalculation result = EvaluateOrderStayText(StayTextFromBytes(bytes), settings);
+    out() << "Broj dnevnica:\t" << FormatGeneralNumber(result.allowances) << '\n';
+    out() << "Ukupno trajanje:\t" << FormatDuration(result.totalDays, true, false) << '\n';
+    for (const CurrencyTotal &total : result.totals)
+        out() << total.currency << '\t' << FormatGeneralNumber(total.amount) << '\n';
+    out().flush();
+    return 0;
 }
 
 int createDatabase(const QStringList &args)
@@ -142,6 +217,10 @@ int main(int argc, char **argv)
     if (args.contains(QStringLiteral("--create-db")) || args.contains(QStringLiteral("--upgrade-db"))) {
         QCoreApplication app(argc, argv);
         return args.contains(QStringLiteral("--create-db")) ? createDatabase(args) : upgradeDatabase(args);
+    }
+    if (args.contains(QStringLiteral("--stays"))) {
+        QCoreApplication app(argc, argv);
+        return evaluateStays(args);
     }
     if (!args.isEmpty() && args.first().startsWith(QLatin1String("--")))
         return usage();

@@ -83,6 +83,14 @@ public:
     // the key has none. Numbers arrive as double (the field's text read with
     // ParseAmount); a text converts only in the C notation ("0.18").
     void set(const QString &name, const QVariant &value);
+    // Sets one value from a "KEY=VALUE" pair of the command line (--set), for
+    // this run only: nothing reaches the store unless the settings are saved.
+    // The value must be one of the key's kind: a flag 0, 1, true or false; an
+    // integer a whole number; a number with a comma or a full stop as the
+    // decimal separator; a text (the password too) as it is, within the
+    // field's length. An unknown key, a pair without "=" or a value not of
+    // the kind changes nothing and returns false with the reason in *error.
+    bool applyOverride(const QString &pair, QString *error = nullptr);
 
     // The cash journal texts live only here: load() and save() leave them
     // alone, every start begins with the defaults.

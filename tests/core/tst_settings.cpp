@@ -217,6 +217,8 @@ private slots:
     void connectionKeysAreWrittenAlone();
     void runtimeDefaultOfTheDatabase();
     void unwritableStoreIsReported();
+    void commandLineOverride_data();
+    void commandLineOverride();
 
     void passwordRoundTrip_data();
     void passwordRoundTrip();
@@ -501,6 +503,65 @@ void TestSettings::unwritableStoreIsReported()
     Settings s;
     QVERIFY(!s.write());
     QVERIFY(!s.write(Settings::connectionKeys()));
+}
+
+void TestSettings::commandLineOverride_data()
+{
+    QTest::addColumn<QString>("pair");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QVariant>("value"); // invalid: the pair is refused
+    QTest::addColumn<QString>("named");  // what the refusal names
+
+    const QVariant refused;
+    QTest::newRow("flag 0") << "DnevCorrect=0" << "DnevCorrect" << QVariant(0) << "";
+    QTest::newRow("flag true") << "DnevniceDetails=true" << "DnevniceDetails" << QVariant(1) << "";
+    QTest::newRow("flag FALSE") << "DnevCorrect=FALSE" << "DnevCorrect" << QVariant(0) << "";
+    QTest::newRow("flag 2") << "DnevCorrect=2" << "DnevCorrect" << refused << "DnevCorrect";
+    QTest::newRow("flag empty") << "DnevCorrect=" << "DnevCorrect" << refused << "DnevCorrect";
+    QTest::newRow("integer") << "8Dnevnica=0" << "8Dnevnica" << QVariant(0) << "";
+    QTest::newRow("negative integer") << "BrojDanaDelta=-3" << "BrojDanaDelta" << QVariant(-3) << "";
+    QTest::newRow("fraction in an integer") << "BrojDanaDelta=2,5" << "BrojDanaDelta" << refused << "BrojDanaDelta";
+    QTest::newRow("integer beyond 32 bits") << "BrojKmDelta=99999999999" << "BrojKmDelta" << refused << "BrojKmDelta";
+    QTest::newRow("number, comma") << "CijenaKm=0,25" << "CijenaKm" << QVariant(0.25) << "";
+    QTest::newRow("number, full stop") << "CijenaKm=0.25" << "CijenaKm" << QVariant(0.25) << "";
+    QTest::newRow("whole number") << "Postotak=20" << "Postotak" << QVariant(20.0) << "";
+    QTest::newRow("number with grouping") << "CijenaKm=1.234,5" << "CijenaKm" << refused << "CijenaKm";
+    QTest::newRow("text in a number") << "CijenaKm=abc" << "CijenaKm" << refused << "CijenaKm";
+    QTest::newRow("text as it is") << "Tvrtka= Prijevoz, d.o.o. " << "Tvrtka" << QVariant(" Prijevoz, d.o.o. ") << "";
+    QTest::newRow("text holding =") << "MjObracun=Zagreb=Sjever" << "MjObracun" << QVariant("Zagreb=Sjever") << "";
+    QTest::newRow("empty text") << "Oznaka_separator=" << "Oznaka_separator" << QVariant("") << "";
+    QTest::newRow("password, plain") << "USER2=tajna" << "USER2" << QVariant("tajna") << "";
+    QTest::newRow("text beyond the field") << "DefValuta=EURO12" << "DefValuta" << refused << "DefValuta";
+    QTest::newRow("printing key") << "EVPrintL=12" << "EVPrintL" << QVariant(12) << "";
+    QTest::newRow("unknown key") << "Nepostojeca=1" << "Nepostojeca" << refused << "Nepostojeca";
+    QTest::newRow("key in other case") << "dnevcorrect=0" << "DnevCorrect" << refused << "dnevcorrect";
+    QTest::newRow("no =") << "DnevCorrect" << "DnevCorrect" << refused << "DnevCorrect";
+    QTest::newRow("no key") << "=1" << "DnevCorrect" << refused << "=1";
+}
+
+void TestSettings::commandLineOverride()
+{
+    QFETCH(QString, pair);
+    QFETCH(QString, key);
+    QFETCH(QVariant, value);
+    QFETCH(QString, named);
+
+    writeFile(machineSettingsFile(), "[General]\nDnevCorrect=1\n");
+    const QByteArray store = readFile(machineSettingsFile());
+    Settings s = loaded();
+    const QVariant before = s.value(key);
+    QString error;
+    const bool applied = s.applyOverride(pair, &error);
+    QCOMPARE(applied, value.isValid());
+    if (applied) {
+        QVERIFY(error.isEmpty());
+        QCOMPARE(s.value(key), value);
+    } else {
+        QVERIFY2(error.contains(named), qPrintable(error));
+        QCOMPARE(s.value(key), before);
+    }
+    // For this run only: the store is as it was.
+    QCOMPARE(readFile(machineSettingsFile()), store);
 }
 
 void TestSettings::passwordRoundTrip_data()
