@@ -13,9 +13,9 @@ constexpr qint64 kDayMs = 24LL * 3600 * 1000;
 
 qint64 msOfDay(const QTime &t)
 {
-    // A time that does not read as one counts as the current time of day.
-    const QTime valid = t.isValid() ? t : QTime::currentTime();
-    return valid.msecsSinceStartOfDay();
+    // A time that does not read as one counts as 00:00, so that a figure
+    // never depends on the moment it is computed.
+    return t.isValid() ? t.msecsSinceStartOfDay() : 0;
 }
 
 } // namespace

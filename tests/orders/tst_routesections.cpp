@@ -99,6 +99,18 @@ private slots:
         QVERIFY(!t.dateWarning);
     }
 
+    void unreadableTimeCountsAsMidnight()
+    {
+        QVector<SectionRow> rows{section(QDate(2009, 3, 1), 1000, QTime(6, 0), QTime(7, 0), QTime(1, 0)),
+                                 section(QDate(2009, 3, 1), 1100, QTime(8, 0), QTime(9, 0), QTime()),
+                                 section(QDate(2009, 3, 1), 1200, QTime(10, 0), QTime(11, 0), QTime(2, 0))};
+        rows[1].waiting = QTime(25, 0); // not a time of day
+        const SectionTotals t = DeriveSectionTotals(rows);
+        QCOMPARE(t.sums[0], qint64(3 * 3600 * 1000));
+        QCOMPARE(t.sums[1], qint64(0));
+        QCOMPARE(t.drivingHours, 3.0);
+    }
+
     void endBeforeStartWarns()
     {
         QVector<SectionRow> rows{section(QDate(2009, 3, 5), 1000, QTime(6, 0), QTime(7, 0)),
