@@ -68,6 +68,27 @@ TwoCurrencyAmount OrderRateLookup::split(double amount, const QString &currency,
     return result;
 }
 
+QString OrderRateLookup::baseCurrency() const
+{
+    return m_order.baseCurrency.isEmpty() ? m_accounting : m_order.baseCurrency;
+}
+
+OrderRateLookup::Booked OrderRateLookup::book(double amount, const QString &currency, const QDate &date,
+                                              bool twoCurrencies, bool keepCurrencies, bool thirdToAlternative)
+{
+    const QString base = baseCurrency();
+    if (twoCurrencies) {
+        const TwoCurrencyAmount parts = split(amount, currency, date, thirdToAlternative);
+        const QString &alt = m_order.altCurrency;
+        if (!alt.isEmpty() && (currency == alt || (currency != base && thirdToAlternative)))
+            return {alt, parts.alternative};
+        return {base, parts.base};
+    }
+    if (keepCurrencies)
+        return {currency, amount};
+    return {base, amount * rate(currency, date)};
+}
+
 void PrepareRateTable(TravelOrder &order, const QStringList &currencies, const QString &accountingCurrency)
 {
     order.rates.clear();

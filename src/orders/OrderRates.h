@@ -53,6 +53,20 @@ public:
     // with `DoubleAlternativno` into the alternative part.
     TwoCurrencyAmount split(double amount, const QString &currency, const QDate &date, bool thirdToAlternative);
 
+    // Where an amount is booked per currency (the cost tree, the cash
+    // postings): with two currencies by the two-currency rule into the base
+    // or the alternative currency; otherwise in its own currency when
+    // `keepCurrencies`, else converted into the base currency.
+    struct Booked
+    {
+        QString currency;
+        double amount = 0;
+    };
+    Booked book(double amount, const QString &currency, const QDate &date, bool twoCurrencies, bool keepCurrencies,
+                bool thirdToAlternative);
+
+    // The order's base currency (the accounting currency when none is set).
+    QString baseCurrency() const;
     const QString &accountingCurrency() const { return m_accounting; }
     const TravelOrder &order() const { return m_order; }
 
