@@ -13,6 +13,7 @@
 #include "orders/OrderStayText.h"
 #include "reference/MultiCountryCalculator.h"
 #include "reference/StayText.h"
+#include "SettlementCommand.h"
 #include "TerminationSignals.h"
 
 #include <QApplication>
@@ -74,6 +75,10 @@ int usage()
              "  kalvor --stays DATOTEKA [--set KLJUČ=VRIJEDNOST]...\n"
              "                                           obračun dnevnica iz datoteke .kvcalc\n"
              "                                           (više država) kao na nalogu\n"
+             "\n"
+             "  kalvor --settlement ID [--db BAZA] [--user K] [--password L]\n"
+             "                        [--set KLJUČ=VRIJEDNOST]...\n"
+             "                                           obračun pohranjenog naloga\n"
              "\n"
              "  --set KLJUČ=VRIJEDNOST mijenja postavku samo za to pokretanje\n"
              "  (ne sprema se); može se ponoviti.\n";
@@ -217,6 +222,10 @@ int main(int argc, char **argv)
     if (args.contains(QStringLiteral("--create-db")) || args.contains(QStringLiteral("--upgrade-db"))) {
         QCoreApplication app(argc, argv);
         return args.contains(QStringLiteral("--create-db")) ? createDatabase(args) : upgradeDatabase(args);
+    }
+    if (args.contains(QStringLiteral("--settlement"))) {
+        QCoreApplication app(argc, argv);
+        return settlementCommand(args, out(), err());
     }
     if (args.contains(QStringLiteral("--stays"))) {
         QCoreApplication app(argc, argv);
