@@ -265,6 +265,32 @@ private slots:
                  QStringLiteral("Neki od kurseva nisu definirani - moguća greška kod proračuna!"));
     }
 
+    void rateTable()
+    {
+        TravelOrder o;
+        PrepareRateTable(o, {QStringLiteral("EUR"), QStringLiteral("HRK"), QStringLiteral("USD")},
+                         QStringLiteral("HRK"));
+        QCOMPARE(o.rates.size(), 2);
+        QVector<ListedRate> listed;
+        VERIFY_DB(listed = RatesValidAt(*m_write, QDate(2026, 3, 4)));
+        QCOMPARE(listed.size(), 2);
+        CopyRate(o, listed[0]);
+        QCOMPARE(o.rateText(QStringLiteral("EUR")), QStringLiteral("7,4000000"));
+        QVERIFY(o.rateText(QStringLiteral("USD")).isEmpty());
+        CopyAllRates(o, listed);
+        QCOMPARE(o.rateText(QStringLiteral("USD")), QStringLiteral("6,0000000"));
+        // Copying the accounting currency's rate adds its row.
+        CopyRate(o, {QStringLiteral("HRK"), 1});
+        QCOMPARE(o.rates.size(), 3);
+        ClearRate(o, 0);
+        QCOMPARE(o.currenciesWithoutRate(), QStringList());
+        o.allowanceCurrency = QStringLiteral("EUR");
+        QCOMPARE(o.currenciesWithoutRate(), QStringList{QStringLiteral("EUR")});
+        QVERIFY(SameCurrencies(QStringLiteral("EUR"), QStringLiteral("EUR"), true));
+        QVERIFY(!SameCurrencies(QStringLiteral("EUR"), QStringLiteral("EUR"), false));
+        QVERIFY(!SameCurrencies(QStringLiteral("HRK"), QStringLiteral("EUR"), true));
+    }
+
     void twoCurrencySplit_data()
     {
         QTest::addColumn<bool>("thirdToAlternative");
