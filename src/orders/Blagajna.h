@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cash/CashLedger.h"
+
 #include <QDateTime>
 #include <QString>
 
@@ -9,14 +11,15 @@ namespace kalvor {
 // `IDNALOG` is the order), as the order holds it until it is saved.
 struct Blagajna
 {
-    // Entry kinds (`TIP`): 0 and 4 bring money in, the others take it out.
+    // Entry kinds (`TIP`) as the ledger has them: 0 and 4 bring money in,
+    // the others take it out.
     enum Kind {
-        AdvanceReturn = 0,    // "Uplata/povrat akontacije"
-        AdvancePayment = 1,   // "Isplata akontacije"
-        AllowancePayment = 2, // "Isplata dnevnica"
-        ReceiptPayment = 3,   // "Isplata troškova gotovinskih računa"
-        Deposit = 4,          // "Polog u blagajnu"
-        Transfer = 5,         // "Prijenos iz blagajne (u banku i slično)"
+        AdvanceReturn = CashAdvanceReturn,       // "Uplata/povrat akontacije"
+        AdvancePayment = CashAdvancePayment,     // "Isplata akontacije"
+        AllowancePayment = CashAllowancePayment, // "Isplata dnevnica"
+        ReceiptPayment = CashReceiptPayment,     // "Isplata troškova gotovinskih računa"
+        Deposit = CashDeposit,                   // "Polog u blagajnu"
+        Transfer = CashTransfer,                 // "Prijenos iz blagajne (u banku i slično)"
     };
 
     int id = -1;             // `IDBP`; -1 while not stored
@@ -35,7 +38,7 @@ struct Blagajna
     bool automatic = false;  // `AUT`
 
     // Whether the kind brings money into the register ("Uplata").
-    bool isIncoming() const { return kind == AdvanceReturn || kind == Deposit; }
+    bool isIncoming() const { return IsIncomingCashKind(kind); }
 
     // The second kind written with an entry (`TIP2`): an advance returned is
     // booked against the advance paid out and the other way round.

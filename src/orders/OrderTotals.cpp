@@ -34,6 +34,23 @@ TwoCurrencyAmount AdvancesSplit(OrderRateLookup &rates, int employeeId, bool thi
     return total;
 }
 
+double AllAdvancesInBase(OrderRateLookup &rates)
+{
+    double total = 0;
+    for (const Advance &a : rates.order().advances)
+        total += a.amount * rates.rate(a.currency);
+    return total;
+}
+
+TwoCurrencyAmount AllAdvancesSplit(OrderRateLookup &rates, bool thirdToAlternative)
+{
+    TwoCurrencyAmount total;
+    const QDate date = rates.order().accountingDate;
+    for (const Advance &a : rates.order().advances)
+        total += rates.split(a.amount, a.currency, date, thirdToAlternative);
+    return total;
+}
+
 CurrencySums AdvancesByCurrency(const TravelOrder &order)
 {
     CurrencySums sums;

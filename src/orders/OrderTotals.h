@@ -25,6 +25,10 @@ double AdvancesInBase(OrderRateLookup &rates, int employeeId);
 TwoCurrencyAmount AdvancesSplit(OrderRateLookup &rates, int employeeId, bool thirdToAlternative);
 // All advances, plain sums per currency.
 CurrencySums AdvancesByCurrency(const TravelOrder &order);
+// All advances of the order, whoever they were paid to, converted into the
+// base currency at the accounting date, and split by the two-currency rule.
+double AllAdvancesInBase(OrderRateLookup &rates);
+TwoCurrencyAmount AllAdvancesSplit(OrderRateLookup &rates, bool thirdToAlternative);
 
 // The receipts paid in cash by the employee ("Gotovinski") or the others
 // ("Ostalo"): plain sums per currency, and converted into the base currency.
