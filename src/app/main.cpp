@@ -13,6 +13,7 @@
 #include "orders/OrderStayText.h"
 #include "reference/MultiCountryCalculator.h"
 #include "reference/StayText.h"
+#include "DemoCompany.h"
 #include "SettlementCommand.h"
 #include "TerminationSignals.h"
 
@@ -23,6 +24,7 @@
 #include <QTextStream>
 #include <QThread>
 #include <QTimer>
+#include <exception>
 
 using namespace kalvor;
 
@@ -68,8 +70,9 @@ int usage()
 {
     err() << "Uporaba:\n"
              "  kalvor                                   pokreće program\n"
-             "  kalvor --create-db PUTANJA [--user K] [--password L]\n"
-             "                                           stvara novu bazu\n"
+             "  kalvor --create-db PUTANJA [--demo] [--user K] [--password L]\n"
+             "                                           stvara novu bazu; s --demo u njoj je\n"
+             "                                           mala tvrtka s nalozima zadnjeg mjeseca\n"
              "  kalvor --upgrade-db BAZA [--user K] [--password L]\n"
              "                                           dovodi shemu baze na tekuću inačicu\n"
              "  kalvor --stays DATOTEKA [--set KLJUČ=VRIJEDNOST]...\n"
@@ -148,9 +151,15 @@ int createDatabase(const QStringList &args)
     if (path.isEmpty() || path.startsWith(QLatin1String("--")))
         return usage();
     try {
-        createKalvorDatabase(paramsFromArguments(args, path));
+        if (args.contains(QStringLiteral("--demo")))
+            CreateDemoDatabase(paramsFromArguments(args, path));
+        else
+            createKalvorDatabase(paramsFromArguments(args, path));
     } catch (const db::DbError &e) {
         err() << "Baza nije stvorena: " << e.message() << '\n';
+        return 1;
+    } catch (const std::exception &e) {
+        err() << "Baza nije stvorena: " << e.what() << '\n';
         return 1;
     }
     out() << "Baza je stvorena: " << path << '\n';
