@@ -8,7 +8,9 @@ namespace kalvor::bench {
 // indexes proposed for the order's child tables without one: `NALOGVALUTA`
 // and `OBRACUN` by `IDNALOG` (read when an order is loaded, deleted when it
 // is saved) and `NALOZI` by `OZNAKA` (the label test of a new order's save).
-// The rows are marked with the size and "+idx"; the copy is removed again.
+// The saves run once more on the copy with forced writes off, which leaves
+// the engine's own work of a save. The rows are marked with the size and
+// "+idx"; the copy is removed again.
 void benchWithProposedIndexes(const QString &size, const QString &path, const BenchOptions &options,
                               BenchTable &table);
 
