@@ -2,6 +2,8 @@
 
 #include "orders/TravelOrderStore.h"
 
+#include "orders/TravelOrderColumns.h"
+
 #include "core/Amounts.h"
 #include "core/Settings.h"
 #include "core/db/Query.h"
@@ -11,8 +13,6 @@
 namespace kalvor {
 
 namespace {
-
-const QDate kDayZero(1899, 12, 30);
 
 QString text(const db::Query &q, const char *column)
 {
@@ -45,7 +45,7 @@ TachoDuration tachoDuration(const QVariant &value)
         return d;
     }
     const QDateTime moment = value.toDateTime();
-    d.daysText = QString::number(kDayZero.daysTo(moment.date()));
+    d.daysText = QString::number(order_columns::kDurationDayZero.daysTo(moment.date()));
     d.time = moment.time();
     return d;
 }
@@ -116,12 +116,9 @@ void loadHeader(const db::Query &q, TravelOrder &o, const Settings &settings)
     o.allowanceAmount = DecimalFieldText(q.value(QStringLiteral("DNEV1IZNOS")), 2, 3);
     o.allowanceCurrency = text(q, "DNEV1VAL");
 
-    static const char *const km[6] = {"TAHOVTERET", "TAHOVBEZ", "TAHOVTKM", "TAHOPTERET", "TAHOPBEZ", "TAHOPTKM"};
-    static const char *const times[6] = {"TAHOVOZNJA", "TAHOCEKANJE", "TAHOUTOVAR",
-                                         "TAHOKVAROVI", "TAHOODMORI", "TAHOZASTOJI"};
     for (int i = 0; i < 6; ++i) {
-        o.tachoKm[i] = GeneralFieldText(q.value(QLatin1String(km[i])));
-        o.tachoTimes[i] = tachoDuration(q.value(QLatin1String(times[i])));
+        o.tachoKm[i] = GeneralFieldText(q.value(QLatin1String(order_columns::kTachoKm[i])));
+        o.tachoTimes[i] = tachoDuration(q.value(QLatin1String(order_columns::kTachoTimes[i])));
     }
     o.refrigerationStart = DecimalFieldText(q.value(QStringLiteral("TKINGSTART")), 0, 2);
     o.refrigerationEnd = DecimalFieldText(q.value(QStringLiteral("TKINGEND")), 0, 2);

@@ -3,6 +3,8 @@
 
 #include "orders/TravelOrderStore.h"
 
+#include "orders/TravelOrderColumns.h"
+
 #include "core/Amounts.h"
 #include "core/db/Query.h"
 #include "core/db/Transaction.h"
@@ -13,8 +15,6 @@
 namespace kalvor {
 
 namespace {
-
-const QDate kDayZero(1899, 12, 30);
 
 QVariant dateValue(const QDate &d)
 {
@@ -32,7 +32,7 @@ QDateTime durationValue(const TachoDuration &d)
 {
     bool ok = false;
     const qint64 days = d.daysText.trimmed().toLongLong(&ok);
-    return QDateTime(kDayZero.addDays(ok ? days : 0), d.time.isValid() ? d.time : QTime(0, 0));
+    return QDateTime(order_columns::kDurationDayZero.addDays(ok ? days : 0), d.time.isValid() ? d.time : QTime(0, 0));
 }
 
 // The settlement amounts are kept with three decimals in a column of seven
@@ -97,12 +97,9 @@ void bindHeader(db::Query &q, const TravelOrder &o, int id, bool insert)
     q.bind(QStringLiteral("OZNAKA"), o.label);
     q.bind(QStringLiteral("RELACIJA"), o.relation);
     q.bind(QStringLiteral("DRZAVADNEVNICE"), o.country);
-    static const char *const km[6] = {"TAHOVTERET", "TAHOVBEZ", "TAHOVTKM", "TAHOPTERET", "TAHOPBEZ", "TAHOPTKM"};
-    static const char *const times[6] = {"TAHOVOZNJA", "TAHOCEKANJE", "TAHOUTOVAR",
-                                         "TAHOKVAROVI", "TAHOODMORI", "TAHOZASTOJI"};
     for (int i = 0; i < 6; ++i) {
-        q.bind(QLatin1String(km[i]), ParseAmount(o.tachoKm[i]));
-        q.bind(QLatin1String(times[i]), durationValue(o.tachoTimes[i]));
+        q.bind(QLatin1String(order_columns::kTachoKm[i]), ParseAmount(o.tachoKm[i]));
+        q.bind(QLatin1String(order_columns::kTachoTimes[i]), durationValue(o.tachoTimes[i]));
     }
     q.bind(QStringLiteral("TKINGS"), ParseAmount(o.refrigerationStart));
     q.bind(QStringLiteral("TKINGE"), ParseAmount(o.refrigerationEnd));
